@@ -1,0 +1,82 @@
+#include "platform/posix/posix_shell.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace platform::posix {
+namespace {
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& ending) {
+  if (text.size() < ending.size()) return false;
+  for (size_t i = 0; i < ending.size(); ++i) {
+    char a = text[text.size() - ending.size() + i];
+    if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
+    if (a != ending[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool StartDetached(const std::vector<std::string>& argv, const std::string& host_folder) {
+  if (argv.empty()) return false;
+  // A pipe closed on exec tells the parent whether exec succeeded.
+  int status_pipe[2];
+  if (::pipe2(status_pipe, O_CLOEXEC) != 0) return false;
+  pid_t child = ::fork();
+  if (child < 0) {
+    ::close(status_pipe[0]);
+    ::close(status_pipe[1]);
+    return false;
+  }
+  if (child == 0) {
+    ::close(status_pipe[0]);
+    ::setsid();
+    pid_t grandchild = ::fork();
+    if (grandchild != 0) ::_exit(grandchild < 0 ? 1 : 0);
+    if (!host_folder.empty() && ::chdir(host_folder.c_str()) != 0) {
+      int error = errno;
+      (void)!::write(status_pipe[1], &error, sizeof error);
+      ::_exit(127);
+    }
+    std::vector<char*> args;
+    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    ::execvp(args[0], args.data());
+    int error = errno;
+    (void)!::write(status_pipe[1], &error, sizeof error);
+    ::_exit(127);
+  }
+  ::close(status_pipe[1]);
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  int error = 0;
+  ssize_t got;
+  do {
+    got = ::read(status_pipe[0], &error, sizeof error);
+  } while (got < 0 && errno == EINTR);
+  ::close(status_pipe[0]);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 && got == 0;
+}
+
+bool PosixShell::Execute(const std::string& verb, const std::string& file,
+                         const std::string& parameters, const std::string& folder,
+                         ShowMode /*show*/) {
+  std::string host_file = files_.HostPath(file);
+  if (host_file.empty()) return false;
+  std::string host_folder = folder.empty() ? "" : files_.HostPath(folder);
+  if (verb == "open" && EndsWithIgnoringCase(file, ".exe")) {
+    std::vector<std::string> argv = {host_file};
+    if (!parameters.empty()) argv.push_back(parameters);
+    return StartDetached(argv, host_folder);
+  }
+  if (verb != "open" && verb != "Explore") return false;
+  return StartDetached({"xdg-open", host_file}, host_folder);
+}
+
+}  // namespace platform::posix
