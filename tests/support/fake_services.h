@@ -49,3 +49,47 @@ class TableSpecialFolders final : public platform::SpecialFolderLibrary {
 };
 
 }  // namespace testing_support
+
+#include <optional>
+
+#include "platform/file_system.h"
+#include "platform/process.h"
+
+namespace testing_support {
+
+// Records each command line with the content of "temp.bat" at the moment it was run,
+// then removes "temp.bat" as a script's last line would. `on_run`, when set, runs before
+// that and may change files to play the script's part.
+class RecordingProcessRunner final : public platform::ProcessRunner {
+ public:
+  struct Run {
+    std::string command_line;
+    std::string script;  // the bytes of "temp.bat", empty when there was none
+  };
+
+  explicit RecordingProcessRunner(platform::FileSystem& files) : files_(files) {}
+
+  std::vector<Run> runs;
+  std::function<void()> on_run;
+  // When false, every run fails as a process that cannot be created.
+  bool can_create = true;
+
+  std::optional<int> RunAndWait(const std::string& command_line,
+                                platform::ShowMode /*show*/) override {
+    std::string script;
+    if (auto file = files_.OpenForReading("temp.bat", platform::FileMode::kBinary)) {
+      char buffer[4096];
+      while (size_t got = file->Read(buffer, sizeof buffer)) script.append(buffer, got);
+    }
+    runs.push_back({command_line, script});
+    if (!can_create) return std::nullopt;
+    if (on_run) on_run();
+    files_.DeleteFile("temp.bat");
+    return 0;
+  }
+
+ private:
+  platform::FileSystem& files_;
+};
+
+}  // namespace testing_support
