@@ -178,6 +178,7 @@ std::string WinePrefix::ToHost(const std::string& windows_path) const {
     if (part == ".") continue;
     if (part == "..") {
       if (!resolved.empty()) resolved.pop_back();
+      parent_exists = true;  // look again from the folder gone back to
       continue;
     }
     std::string folder = root;
