@@ -252,6 +252,8 @@ struct StemCase {
   std::vector<std::string> untouched;
 };
 
+void PrintTo(const StemCase& stem_case, std::ostream* out) { *out << stem_case.name; }
+
 class StemTest : public OptionsPageTest,
                  public ::testing::WithParamInterface<std::tuple<Engine, StemCase>> {
  protected:
