@@ -5,7 +5,7 @@
 //   - a plain loop of rename() calls over the known names (the floor);
 //   - a shell loop, for f in *.agn; do mv ...; done (one round: it is slow);
 // and wincmd's start-up time for an empty script.
-// Usage: wincmd_benchmark [FILES [ROUNDS]]   (default 20000 files, 3 rounds)
+// Usage: wincmd_benchmark [FILES [ROUNDS]]   (default 20000 files, 5 rounds)
 // The prefix is made under $TMPDIR (or /tmp) and removed at the end.
 #include <spawn.h>
 #include <stdlib.h>
@@ -70,7 +70,10 @@ int CountEnding(const std::string& host_folder, const std::string& ending) {
   int count = 0;
   for (const auto& entry : fs::directory_iterator(host_folder)) {
     const std::string name = entry.path().filename().string();
-    if (name.size() >= ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0) ++count;
+    if (name.size() >= ending.size() &&
+        name.compare(name.size() - ending.size(), ending.size(), ending) == 0) {
+      ++count;
+    }
   }
   return count;
 }
@@ -173,7 +176,7 @@ void PrintRow(const char* what, const std::vector<double>& ms, double floor, int
 
 int main(int argc, char** argv) {
   const int files = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
-  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
   ::setenv(platform::posix::kInterpreterVariable, LUMVEK_BENCH_WINCMD, 0);
 
   const char* tmp = std::getenv("TMPDIR");
@@ -191,8 +194,10 @@ int main(int argc, char** argv) {
   std::vector<double> through_wincmd, floor, shell;
   for (int round = 0; round < rounds; ++round) {
     const std::string base = "C:\\Bench\\round" + std::to_string(round);
-    floor.push_back(bench.RenameLoop(base + "-floor\\"));
+    // Which goes first alternates, so that neither always meets a busier journal.
+    if (round % 2 == 0) floor.push_back(bench.RenameLoop(base + "-floor\\"));
     through_wincmd.push_back(bench.ThroughRunAndWait(base + "-wincmd\\"));
+    if (round % 2 == 1) floor.push_back(bench.RenameLoop(base + "-floor\\"));
     if (round == 0) shell.push_back(bench.ShellLoop(base + "-shell\\"));
   }
   const std::vector<double> start_up = bench.StartUp("C:\\Bench\\empty", 50);
@@ -210,7 +215,8 @@ int main(int argc, char** argv) {
   PrintRow("shell loop for ... mv (1 round)", shell, floor_best, files);
   std::printf("\nwincmd start-up for an empty script through RunAndWait, %zu runs: median %.2f ms, "
               "best %.2f ms\n",
-              start_up.size(), Median(start_up), *std::min_element(start_up.begin(), start_up.end()));
+              start_up.size(), Median(start_up),
+              *std::min_element(start_up.begin(), start_up.end()));
 
   std::error_code ignored;
   fs::remove_all(prefix_dir, ignored);

@@ -67,7 +67,8 @@ TEST_F(Runner, AnInterpreterThatCannotBeFoundLeavesTheScriptUnrun) {
   prefix.MakeFolder(std::string(kAppDir) + "texture");
   testing_support::WriteHostFile(prefix.Host(std::string(kAppDir) + "texture") + "/a.agn", "");
   ::setenv(platform::posix::kInterpreterVariable, "/nonexistent/wincmd", 1);
-  ASSERT_TRUE(common::WriteScript(prefix.files(), {R"(ren "C:\Products\Demo\texture\*.agn" *.ag_)"}));
+  ASSERT_TRUE(
+      common::WriteScript(prefix.files(), {R"(ren "C:\Products\Demo\texture\*.agn" *.ag_)"}));
   common::RunAndWait(services, "temp.bat", platform::ShowMode::kHidden);
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.boxes[0].text, "Error Creating process");

@@ -79,13 +79,13 @@ TEST(ScriptReader, ReadsCommandsAndSkipsBlankLines) {
 }
 
 TEST(ScriptReader, ReadsAForBlockOverSeveralLines) {
-  auto statements = ReadAll({R"(for %a in ("C:\p\Flights\*.*") do ()",
+  auto statements = ReadAll({R"(for %a in ("C:\p (1)\Flights\*.*") do ()",
                              R"(del  "C:\d (x)\%~nxa")", ")", "del temp.bat"});
   ASSERT_EQ(statements.size(), 2u);
   const Statement& loop = statements[0];
   ASSERT_EQ(loop.kind, Statement::Kind::kFor);
   EXPECT_EQ(loop.variable, 'a');
-  EXPECT_EQ(Texts(loop.words), (std::vector<std::string>{R"(C:\p\Flights\*.*)"}));
+  EXPECT_EQ(Texts(loop.words), (std::vector<std::string>{R"(C:\p (1)\Flights\*.*)"}));
   ASSERT_EQ(loop.body.size(), 1u);
   EXPECT_EQ(loop.body[0].line, 2);
   EXPECT_EQ(Texts(loop.body[0].words),

@@ -298,7 +298,8 @@ TEST_F(Scripts, UpdateScriptRestartsTheManagerThroughTheShell) {
   const std::string exe = app_dir + "lumvek.exe";
   prefix.Write(exe, "old manager");
   fs::permissions(prefix.Host(exe), fs::perms::owner_all);
-  prefix.Write(app_dir + "Lumvek_new.exe", "#!/bin/sh\necho \"restarted in $PWD\" > restarted.txt\n");
+  prefix.Write(app_dir + "Lumvek_new.exe",
+               "#!/bin/sh\necho \"restarted in $PWD\" > restarted.txt\n");
   prefix.Write(app_dir + "update.bat",
                common::Format("copy \"%s\" \"%s\"\r\n", (app_dir + "Lumvek_new.exe").c_str(),
                               exe.c_str()) +
@@ -310,7 +311,8 @@ TEST_F(Scripts, UpdateScriptRestartsTheManagerThroughTheShell) {
                             platform::ShowMode::kNormal));
   const std::string restarted = prefix.Host(app_dir) + "/restarted.txt";
   ASSERT_TRUE(AppearsSoon(restarted));
-  EXPECT_EQ(testing_support::ReadHostFile(restarted), "restarted in " + prefix.Host(app_dir) + "\n");
+  EXPECT_EQ(testing_support::ReadHostFile(restarted),
+            "restarted in " + prefix.Host(app_dir) + "\n");
   EXPECT_FALSE(Exists(app_dir + "Lumvek_new.exe"));
   for (int i = 0; i < 200 && Exists(app_dir + "update.bat"); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -368,7 +370,8 @@ TEST_F(Scripts, AnUnsupportedLineIsReportedAndTheScriptGoesOn) {
   EXPECT_EQ(Names(std::string(kAppDir) + "texture"),
             (std::vector<std::string>{"a.ag_", "keep.txt"}));
   // A joined command is refused as a whole: nothing of the line runs.
-  EXPECT_EQ(RunRaw({R"(ren "C:\Products\Demo\texture\*.ag_" *.agn & del "C:\Products\Demo\texture\keep.txt")"}),
+  EXPECT_EQ(RunRaw({R"(ren "C:\Products\Demo\texture\*.ag_" *.agn & )"
+                    R"(del "C:\Products\Demo\texture\keep.txt")"}),
             1);
   EXPECT_EQ(Names(std::string(kAppDir) + "texture"),
             (std::vector<std::string>{"a.ag_", "keep.txt"}));

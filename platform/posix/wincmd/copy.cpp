@@ -142,7 +142,9 @@ int RunCopy(const std::vector<Word>& args, CommandContext& context) {
   if (target_parts.name.empty() || EndsWithSeparator(target) ||
       (existing && parent->KindOf(*existing) == EntryKind::kFolder)) {
     target_folder = context.paths.Folder(target);
-    if (target_folder != nullptr) target_name = target_folder->Find(*source_name).value_or(*source_name);
+    if (target_folder != nullptr) {
+      target_name = target_folder->Find(*source_name).value_or(*source_name);
+    }
   } else if (parent != nullptr) {
     target_folder = parent;
     target_name = existing.value_or(target_parts.name);

@@ -92,33 +92,56 @@ bool FolderListing::Read() {
 }
 
 std::vector<std::string> FolderListing::MatchingFiles(const std::string& mask) const {
-  std::vector<std::pair<std::string, std::string>> found;  // folded name, stored name
-  for (const auto& [name, kind] : entries_) {
-    if (kind == EntryKind::kFile && MatchesMask(mask, name)) found.emplace_back(FoldCase(name), name);
+  const CompiledMask compiled(mask);
+  std::vector<std::pair<const std::string*, const std::string*>> found;  // folded, stored
+  for (const auto& [folded, group] : by_folded_name_) {
+    for (const Stored& entry : group) {
+      if (entry.kind == EntryKind::kFile && compiled.Matches(entry.name)) {
+        found.emplace_back(&folded, &entry.name);
+      }
+    }
   }
-  std::sort(found.begin(), found.end());
+  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+    return *a.first != *b.first ? *a.first < *b.first : *a.second < *b.second;
+  });
   std::vector<std::string> names;
   names.reserve(found.size());
-  for (auto& entry : found) names.push_back(std::move(entry.second));
+  for (const auto& entry : found) names.push_back(*entry.second);
   return names;
 }
 
+const FolderListing::Stored* FolderListing::InGroup(Index::const_iterator it, const Index& index,
+                                                    const std::string& name) {
+  if (it == index.end()) return nullptr;
+  for (const Stored& entry : it->second) {
+    if (entry.name == name) return &entry;
+  }
+  return nullptr;
+}
+
 std::optional<std::string> FolderListing::Find(const std::string& name) const {
-  if (entries_.count(name) != 0) return name;
   auto it = by_folded_name_.find(FoldCase(name));
   if (it == by_folded_name_.end() || it->second.empty()) return std::nullopt;
-  return *std::min_element(it->second.begin(), it->second.end());
+  if (InGroup(it, by_folded_name_, name) != nullptr) return name;
+  const Stored* first = &it->second.front();
+  for (const Stored& entry : it->second) {
+    if (entry.name < first->name) first = &entry;
+  }
+  return first->name;
 }
 
 EntryKind FolderListing::KindOf(const std::string& stored_name) const {
-  auto it = entries_.find(stored_name);
-  return it == entries_.end() ? EntryKind::kOther : it->second;
+  const Stored* entry =
+      InGroup(by_folded_name_.find(FoldCase(stored_name)), by_folded_name_, stored_name);
+  return entry == nullptr ? EntryKind::kOther : entry->kind;
 }
 
 FolderListing::RenameResult FolderListing::Rename(const std::string& from, const std::string& to) {
-  if (auto it = by_folded_name_.find(FoldCase(to)); it != by_folded_name_.end()) {
-    for (const std::string& holder : it->second) {
-      if (holder != from) return RenameResult::kExists;
+  const std::string folded_to = FoldCase(to);
+  auto to_group = by_folded_name_.find(folded_to);
+  if (to_group != by_folded_name_.end()) {
+    for (const Stored& holder : to_group->second) {
+      if (holder.name != from) return RenameResult::kExists;
     }
   }
   // The kernel refuses to replace an entry that appeared behind our back.
@@ -130,24 +153,45 @@ FolderListing::RenameResult FolderListing::Rename(const std::string& from, const
     if (::fstatat(fd_, to.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return RenameResult::kExists;
     if (::renameat(fd_, from.c_str(), fd_, to.c_str()) != 0) return RenameResult::kFailed;
   }
-  const EntryKind kind = KindOf(from);
-  Forget(from);
-  Remember(to, kind);
+  if (to_group != by_folded_name_.end()) {
+    // A change of letter case only: the entry is `from`, in the same group.
+    for (Stored& entry : to_group->second) {
+      if (entry.name == from) entry.name = to;
+    }
+    return RenameResult::kRenamed;
+  }
+  EntryKind kind = EntryKind::kOther;
+  if (auto from_group = by_folded_name_.find(FoldCase(from)); from_group != by_folded_name_.end()) {
+    std::vector<Stored>& group = from_group->second;
+    for (auto entry = group.begin(); entry != group.end(); ++entry) {
+      if (entry->name == from) {
+        kind = entry->kind;
+        group.erase(entry);
+        break;
+      }
+    }
+    if (group.empty()) by_folded_name_.erase(from_group);
+  }
+  by_folded_name_[folded_to].push_back({to, kind});
   return RenameResult::kRenamed;
 }
 
 void FolderListing::Forget(const std::string& name) {
-  if (entries_.erase(name) == 0) return;
   auto it = by_folded_name_.find(FoldCase(name));
   if (it == by_folded_name_.end()) return;
-  std::erase(it->second, name);
+  std::erase_if(it->second, [&](const Stored& entry) { return entry.name == name; });
   if (it->second.empty()) by_folded_name_.erase(it);
 }
 
 void FolderListing::Remember(const std::string& name, EntryKind kind) {
-  auto [it, added] = entries_.insert_or_assign(name, kind);
-  (void)it;
-  if (added) by_folded_name_[FoldCase(name)].push_back(name);
+  std::vector<Stored>& group = by_folded_name_[FoldCase(name)];
+  for (Stored& entry : group) {
+    if (entry.name == name) {
+      entry.kind = kind;
+      return;
+    }
+  }
+  group.push_back({name, kind});
 }
 
 std::string PathResolver::HostPath(const std::string& windows_path) const {
@@ -191,7 +235,9 @@ void PathResolver::NoteCreatedFolder(const std::string& host_folder) {
   struct stat st;
   if (::stat(parent.c_str(), &st) != 0) return;
   auto it = by_identity_.find(std::make_pair(st.st_dev, st.st_ino));
-  if (it != by_identity_.end()) it->second->Remember(host_folder.substr(slash + 1), EntryKind::kFolder);
+  if (it != by_identity_.end()) {
+    it->second->Remember(host_folder.substr(slash + 1), EntryKind::kFolder);
+  }
 }
 
 }  // namespace wincmd

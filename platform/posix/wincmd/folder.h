@@ -64,12 +64,22 @@ class FolderListing {
   FolderListing(int fd, std::string host_path, dev_t device, ino_t inode);
   bool Read();
 
+  struct Stored {
+    std::string name;
+    EntryKind kind;
+  };
+  // The entries whose folded names equal the key (more than one only where the host's
+  // file system tells letter cases apart).
+  using Index = std::unordered_map<std::string, std::vector<Stored>>;
+  // The entry stored as `name` in `it`'s group; nullptr when it is not there.
+  static const Stored* InGroup(Index::const_iterator it, const Index& index,
+                               const std::string& name);
+
   int fd_;
   std::string host_path_;
   dev_t device_;
   ino_t inode_;
-  std::unordered_map<std::string, EntryKind> entries_;
-  std::unordered_map<std::string, std::vector<std::string>> by_folded_name_;
+  Index by_folded_name_;
 };
 
 // Resolves the paths of one statement, each folder once. The listings it hands out live
@@ -87,8 +97,6 @@ class PathResolver {
   // Creates a Windows-form folder and its missing parents. False when that fails or a
   // file stands in the way.
   bool CreateFolders(const std::string& windows_folder);
-  // The Windows form of a host path; empty when no drive holds it.
-  std::string WindowsPath(const std::string& host_path) const { return prefix_.ToWindows(host_path); }
 
  private:
   // Adds a folder just created to its parent's listing, when that was read.

@@ -15,7 +15,8 @@ std::optional<std::string> ProcessEnvironment(const std::string& name) {
   for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
     const char* equals = std::strchr(*entry, '=');
     if (equals == nullptr) continue;
-    if (platform::posix::NamesEqualIgnoringCase(std::string(*entry, static_cast<size_t>(equals - *entry)), name)) {
+    const std::string entry_name(*entry, static_cast<size_t>(equals - *entry));
+    if (platform::posix::NamesEqualIgnoringCase(entry_name, name)) {
       return std::string(equals + 1);
     }
   }

@@ -1,26 +1,15 @@
 #include "platform/posix/wincmd/wildcard.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace wincmd {
 namespace {
 
+using Op = CompiledMask::Op;
+using Step = CompiledMask::Step;
+
 char FoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// One step of a translated search mask. The Windows file search turns "?", "*." and ".*"
-// into these forms before matching (they are the "DOS" wildcards of the file system).
-enum class Op {
-  kLiteral,  // one character, ASCII letters without regard to case
-  kStar,     // any run of characters
-  kDosStar,  // any run of characters that does not take the name's last dot
-  kDosQm,    // one non-dot character, or nothing at a dot or at the end of the name
-  kDosDot,   // a dot, or nothing at the end of the name
-};
-
-struct Step {
-  Op op;
-  char c;
-};
 
 std::vector<Step> Translate(const std::string& mask) {
   std::vector<Step> steps;
@@ -79,22 +68,28 @@ std::string FoldCase(const std::string& name) {
 
 bool SelectsEveryName(const std::string& mask) { return mask == "*" || mask == "*.*"; }
 
-bool MatchesMask(const std::string& mask, const std::string& name) {
-  if (SelectsEveryName(mask)) return true;
-  const std::vector<Step> steps = Translate(mask);
+CompiledMask::CompiledMask(const std::string& mask)
+    : every_name_(SelectsEveryName(mask)),
+      steps_(Translate(mask)),
+      states_(steps_.size() + 1, 0),
+      next_states_(steps_.size() + 1, 0) {}
+
+bool CompiledMask::Matches(const std::string& name) const {
+  if (every_name_) return true;
   const size_t last_dot = name.rfind('.');
   // The set of mask positions the name read so far can have reached.
-  std::vector<char> states(steps.size() + 1, 0);
-  std::vector<char> next_states(steps.size() + 1, 0);
+  std::vector<char>& states = states_;
+  std::vector<char>& next_states = next_states_;
+  std::fill(states.begin(), states.end(), 0);
   states[0] = 1;
   for (size_t k = 0; k < name.size(); ++k) {
     const char c = name[k];
-    Close(steps, states, c, false);
+    Close(steps_, states, c, false);
     std::fill(next_states.begin(), next_states.end(), 0);
     bool alive = false;
-    for (size_t s = 0; s < steps.size(); ++s) {
+    for (size_t s = 0; s < steps_.size(); ++s) {
       if (!states[s]) continue;
-      const Step& step = steps[s];
+      const Step& step = steps_[s];
       size_t to = s + 1;
       bool takes = false;
       switch (step.op) {
@@ -124,8 +119,12 @@ bool MatchesMask(const std::string& mask, const std::string& name) {
     if (!alive) return false;
     states.swap(next_states);
   }
-  Close(steps, states, '\0', true);
-  return states[steps.size()] != 0;
+  Close(steps_, states, '\0', true);
+  return states[steps_.size()] != 0;
+}
+
+bool MatchesMask(const std::string& mask, const std::string& name) {
+  return CompiledMask(mask).Matches(name);
 }
 
 std::optional<std::string> RenameTarget(const std::string& name, const std::string& target_mask) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace wincmd {
 
@@ -14,6 +15,34 @@ bool HasWildcards(const std::string& text);
 // `name` with the ASCII letters in lower case; every other byte unchanged. Two names are
 // the same file name exactly when their folded forms are equal.
 std::string FoldCase(const std::string& name);
+
+// A mask translated once, to be matched against many names.
+class CompiledMask {
+ public:
+  explicit CompiledMask(const std::string& mask);
+  // True when the mask selects `name` (see MatchesMask). Not safe for concurrent use.
+  bool Matches(const std::string& name) const;
+
+  // The translated form. The Windows file search turns "?", "*." and ".*" into the
+  // "DOS" wildcards of the file system before matching.
+  enum class Op : unsigned char {
+    kLiteral,  // one character, ASCII letters without regard to case
+    kStar,     // any run of characters
+    kDosStar,  // any run of characters that does not take the name's last dot
+    kDosQm,    // one non-dot character, or nothing at a dot or at the end of the name
+    kDosDot,   // a dot, or nothing at the end of the name
+  };
+  struct Step {
+    Op op;
+    char c;  // kLiteral: the character, folded
+  };
+
+ private:
+  bool every_name_;
+  std::vector<Step> steps_;
+  mutable std::vector<char> states_;       // scratch space, kept between calls
+  mutable std::vector<char> next_states_;
+};
 
 // True when `mask` selects `name`. ASCII letters compare without regard to case, every
 // other byte exactly. The mask is read as the Windows file search reads it:
