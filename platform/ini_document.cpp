@@ -1,6 +1,5 @@
 #include "platform/ini_document.h"
 
-#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -10,21 +9,26 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+    if (a[i] != b[i] && FoldAscii(a[i]) != FoldAscii(b[i])) return false;
   }
   return true;
 }
 
-std::string Folded(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded) c = FoldAscii(c);
-  return folded;
+// FNV-1a over the name's bytes with ASCII letters folded.
+size_t HashFolded(std::string_view name) {
+  uint32_t hash = 2166136261u;
+  for (char c : name) {
+    hash ^= static_cast<unsigned char>(FoldAscii(c));
+    hash *= 16777619u;
+  }
+  return hash;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -39,91 +43,52 @@ std::string_view CutAtLineEnd(std::string_view text) {
 
 }  // namespace
 
-IniDocument::IniDocument(std::string bytes) : storage_(std::move(bytes)) {
-  size_t start = 0;
-  if (storage_.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0) {
-    has_bom_ = true;
-    start = kUtf8Bom.size();
-  }
-  SplitLines(start);
-  if (!lines_.empty() && lines_.front().end != LineEnd::kNone) line_end_ = lines_.front().end;
+IniDocument::IniDocument(std::string bytes) : text_(std::move(bytes)) {
+  if (std::string_view(text_).substr(0, kUtf8Bom.size()) == kUtf8Bom) start_ = kUtf8Bom.size();
+  has_lone_cr_ = HasLoneCr();
+  // New lines end like the first line.
+  const Line first = LineAt(start_);
+  if (first.next > first.end) line_end_ = text_.substr(first.end, first.next - first.end);
   IndexSections();
 }
 
-void IniDocument::SplitLines(size_t from) {
-  const char* text = storage_.data();
-  const size_t size = storage_.size();
-  size_t pos = from;
-  while (pos < size) {
-    // The next LF, and a CR before it that ends a line of its own (CR-only files).
-    const void* lf = std::memchr(text + pos, '\n', size - pos);
-    size_t lf_at = lf ? static_cast<size_t>(static_cast<const char*>(lf) - text) : size;
-    const void* cr = std::memchr(text + pos, '\r', lf_at - pos);
-    size_t cr_at = cr ? static_cast<size_t>(static_cast<const char*>(cr) - text) : lf_at;
-    if (cr_at + 1 < lf_at || (cr_at < lf_at && lf_at == size)) {
-      lines_.push_back(ClassifyLine(pos, cr_at - pos, LineEnd::kCr));
-      pos = cr_at + 1;
-    } else if (cr_at + 1 == lf_at) {
-      lines_.push_back(ClassifyLine(pos, cr_at - pos, LineEnd::kCrLf));
-      pos = lf_at + 1;
-    } else if (lf_at < size) {
-      lines_.push_back(ClassifyLine(pos, lf_at - pos, LineEnd::kLf));
-      pos = lf_at + 1;
-    } else {
-      lines_.push_back(ClassifyLine(pos, size - pos, LineEnd::kNone));
-      pos = size;
-    }
+IniDocument::Line IniDocument::LineAt(size_t pos) const {
+  const char* const text = text_.data();
+  const size_t size = text_.size();
+  if (!has_lone_cr_) {
+    // Every line ends with LF or CR LF (or the text ends): the fast way is to find LF.
+    const void* found = std::memchr(text + pos, '\n', size - pos);
+    if (found == nullptr) return {pos, size, size};
+    const auto lf = static_cast<size_t>(static_cast<const char*>(found) - text);
+    return {pos, lf > pos && text[lf - 1] == '\r' ? lf - 1 : lf, lf + 1};
   }
+  size_t end = pos;
+  while (end < size && !IsLineEnd(text[end])) ++end;
+  size_t next = end;
+  if (end < size) next = text[end] == '\r' && end + 1 < size && text[end + 1] == '\n' ? end + 2 : end + 1;
+  return {pos, end, next};
 }
 
-IniDocument::Line IniDocument::ClassifyLine(size_t begin, size_t length, LineEnd end) const {
-  Line line{begin, length, end};
-  const std::string_view text(storage_.data() + begin, length);
-  size_t first = 0;
-  while (first < text.size() && IsBlank(text[first])) ++first;
-  if (first == text.size() || text[first] == ';') return line;
-  auto set_name = [&line, &text](size_t from, size_t to) {
-    std::string_view name = TrimBlanks(text.substr(from, to - from));
-    line.name_begin = static_cast<size_t>(name.data() - text.data());
-    line.name_length = name.size();
-  };
-  if (text[first] == '[') {
-    size_t close = text.rfind(']');
-    if (close != std::string_view::npos && close > first) {
-      line.kind = LineKind::kSection;
-      set_name(first + 1, close);
-      return line;
-    }
-  }
-  size_t equals = text.find('=');
-  if (equals != std::string_view::npos) {
-    line.kind = LineKind::kKey;
-    line.equals = equals;
-    set_name(0, equals);
-  }
-  return line;
+std::optional<IniDocument::KeyLine> IniDocument::AsKeyLine(const Line& line) const {
+  size_t first = line.begin;
+  while (first < line.end && IsBlank(text_[first])) ++first;
+  if (first == line.end || text_[first] == ';') return std::nullopt;  // blank or comment
+  const void* equals = std::memchr(text_.data() + first, '=', line.end - first);
+  if (equals == nullptr) return std::nullopt;
+  return KeyLine{line, static_cast<size_t>(static_cast<const char*>(equals) - text_.data())};
 }
 
-void IniDocument::IndexSections() {
-  sections_.clear();
-  first_section_.clear();
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind != LineKind::kSection) continue;
-    first_section_.try_emplace(Folded(NameOf(lines_[i])), static_cast<int>(sections_.size()));
-    sections_.push_back({i});
-  }
+std::string_view IniDocument::NameOf(const Section& section) const {
+  return std::string_view(text_).substr(section.name_begin, section.name_length);
 }
 
-std::string_view IniDocument::TextOf(const Line& line) const {
-  return std::string_view(storage_.data() + line.begin, line.length);
+std::string_view IniDocument::KeyNameOf(const KeyLine& key) const {
+  return TrimBlanks(std::string_view(text_).substr(key.line.begin, key.equals - key.line.begin));
 }
 
-std::string_view IniDocument::NameOf(const Line& line) const {
-  return TextOf(line).substr(line.name_begin, line.name_length);
-}
-
-std::string_view IniDocument::ValueOf(const Line& line) const {
-  std::string_view value = TrimBlanks(TextOf(line).substr(line.equals + 1));
+std::string_view IniDocument::ValueOf(const KeyLine& key) const {
+  std::string_view value =
+      TrimBlanks(std::string_view(text_).substr(key.equals + 1, key.line.end - key.equals - 1));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
@@ -131,36 +96,107 @@ std::string_view IniDocument::ValueOf(const Line& line) const {
   return value;
 }
 
-int IniDocument::FindSection(std::string_view name) const {
-  auto it = first_section_.find(Folded(TrimBlanks(name)));
-  return it == first_section_.end() ? -1 : it->second;
+bool IniDocument::HasLoneCr() const {
+  // Counted in blocks of fixed length, which the compiler turns into vector code: a
+  // library has thousands of lines, and this runs on every read.
+  const auto* text = reinterpret_cast<const unsigned char*>(text_.data());
+  const size_t size = text_.size();
+  if (size == 0) return false;
+  constexpr size_t kBlock = 64;
+  size_t pos = 0;
+  unsigned lone = 0;
+  for (; pos + kBlock < size; pos += kBlock) {
+    for (size_t k = 0; k < kBlock; ++k) {
+      lone |= static_cast<unsigned>(text[pos + k] == '\r') & static_cast<unsigned>(text[pos + k + 1] != '\n');
+    }
+    if (lone != 0) return true;
+  }
+  for (; pos + 1 < size; ++pos) {
+    if (text[pos] == '\r' && text[pos + 1] != '\n') return true;
+  }
+  return text[size - 1] == '\r';
 }
 
-std::pair<size_t, size_t> IniDocument::BodyOf(int ordinal) const {
-  const size_t index = static_cast<size_t>(ordinal);
-  const size_t first = sections_[index].header + 1;
-  const size_t last = index + 1 < sections_.size() ? sections_[index + 1].header : lines_.size();
-  return {first, last};
+size_t IniDocument::BodyEnd(size_t ordinal) const {
+  return ordinal + 1 < sections_.size() ? sections_[ordinal + 1].begin : text_.size();
 }
 
-int IniDocument::FindKeyLine(int ordinal, std::string_view key) const {
-  key = TrimBlanks(key);
-  auto [first, last] = BodyOf(ordinal);
-  for (size_t i = first; i < last; ++i) {
-    if (lines_[i].kind == LineKind::kKey && EqualIgnoringCase(NameOf(lines_[i]), key)) {
-      return static_cast<int>(i);
+void IniDocument::IndexSections() {
+  // A header is a line whose first non-blank character is "[" and that holds a "]"; its
+  // name lies between the "[" and the last "]". Only the "[" need be looked at.
+  sections_.clear();
+  const char* const text = text_.data();
+  const size_t size = text_.size();
+  size_t pos = start_;
+  while (const void* found = std::memchr(text + pos, '[', size - pos)) {
+    const auto bracket = static_cast<size_t>(static_cast<const char*>(found) - text);
+    pos = bracket + 1;
+    size_t line_start = bracket;
+    while (line_start > start_ && IsBlank(text[line_start - 1])) --line_start;
+    if (line_start > start_ && !IsLineEnd(text[line_start - 1])) continue;
+    const Line line = LineAt(line_start);
+    const size_t close = std::string_view(text_).substr(0, line.end).rfind(']');
+    if (close == std::string_view::npos || close < bracket) continue;
+    const std::string_view name =
+        TrimBlanks(std::string_view(text_).substr(bracket + 1, close - bracket - 1));
+    sections_.push_back({line_start, line.next, static_cast<size_t>(name.data() - text),
+                         name.size()});
+    pos = line.next;
+  }
+
+  size_t slots = 8;
+  while (slots < 2 * sections_.size()) slots *= 2;
+  first_section_.assign(slots, -1);
+  for (size_t ordinal = 0; ordinal < sections_.size(); ++ordinal) {
+    const std::string_view name = NameOf(sections_[ordinal]);
+    for (size_t slot = HashFolded(name) & (slots - 1);; slot = (slot + 1) & (slots - 1)) {
+      const int taken = first_section_[slot];
+      if (taken < 0) {
+        first_section_[slot] = static_cast<int>(ordinal);
+        break;
+      }
+      // A later section of a name already indexed is never searched.
+      if (EqualIgnoringCase(NameOf(sections_[static_cast<size_t>(taken)]), name)) break;
     }
   }
-  return -1;
+}
+
+int IniDocument::FindSection(std::string_view name) const {
+  name = TrimBlanks(name);
+  const size_t mask = first_section_.size() - 1;
+  for (size_t slot = HashFolded(name) & mask;; slot = (slot + 1) & mask) {
+    const int ordinal = first_section_[slot];
+    if (ordinal < 0) return -1;
+    if (EqualIgnoringCase(NameOf(sections_[static_cast<size_t>(ordinal)]), name)) return ordinal;
+  }
+}
+
+std::optional<IniDocument::KeyLine> IniDocument::FindKeyLine(size_t ordinal,
+                                                             std::string_view key) const {
+  key = TrimBlanks(key);
+  const size_t end = BodyEnd(ordinal);
+  for (size_t pos = sections_[ordinal].body; pos < end;) {
+    const Line line = LineAt(pos);
+    pos = line.next;
+    // Most lines are told apart by their first character, before any further look.
+    size_t first = line.begin;
+    while (first < line.end && IsBlank(text_[first])) ++first;
+    if (!key.empty() && (first == line.end || FoldAscii(text_[first]) != FoldAscii(key.front()))) {
+      continue;
+    }
+    std::optional<KeyLine> key_line = AsKeyLine(line);
+    if (key_line && EqualIgnoringCase(KeyNameOf(*key_line), key)) return key_line;
+  }
+  return std::nullopt;
 }
 
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
                                                   std::string_view key) const {
   const int ordinal = FindSection(section);
   if (ordinal < 0) return std::nullopt;
-  const int line = FindKeyLine(ordinal, key);
-  if (line < 0) return std::nullopt;
-  return ValueOf(lines_[static_cast<size_t>(line)]);
+  std::optional<KeyLine> key_line = FindKeyLine(static_cast<size_t>(ordinal), key);
+  if (!key_line) return std::nullopt;
+  return ValueOf(*key_line);
 }
 
 std::string IniDocument::ReadString(std::string_view section, std::string_view key,
@@ -192,22 +228,15 @@ bool IniDocument::HasSection(std::string_view section) const { return FindSectio
 std::vector<std::string_view> IniDocument::SectionNames() const {
   std::vector<std::string_view> names;
   names.reserve(sections_.size());
-  for (const Section& section : sections_) names.push_back(NameOf(lines_[section.header]));
+  for (const Section& section : sections_) names.push_back(NameOf(section));
   return names;
 }
 
-IniDocument::Line IniDocument::NewLine(std::string_view text) {
-  const size_t begin = storage_.size();
-  storage_.append(text);
-  return ClassifyLine(begin, text.size(), line_end_);
-}
-
-void IniDocument::InsertLine(size_t at, Line line) {
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
-}
-
-void IniDocument::EnsureLineEnd(size_t index) {
-  if (lines_[index].end == LineEnd::kNone) lines_[index].end = line_end_;
+void IniDocument::Splice(size_t at, size_t erase, std::string_view insert) {
+  text_.replace(at, erase, insert);
+  has_lone_cr_ = HasLoneCr();
+  IndexSections();
+  modified_ = true;
 }
 
 void IniDocument::WriteString(std::string_view section, std::string_view key,
@@ -215,67 +244,49 @@ void IniDocument::WriteString(std::string_view section, std::string_view key,
   section = TrimBlanks(section);
   key = TrimBlanks(key);
   value = CutAtLineEnd(value);
-  const std::string key_line = std::string(key) + "=" + std::string(value);
-  modified_ = true;
+  const std::string key_line = std::string(key) + "=" + std::string(value) + line_end_;
 
   const int ordinal = FindSection(section);
   if (ordinal < 0) {
-    if (!lines_.empty()) EnsureLineEnd(lines_.size() - 1);
-    InsertLine(lines_.size(), NewLine("[" + std::string(section) + "]"));
-    InsertLine(lines_.size(), NewLine(key_line));
-    IndexSections();
+    // A new section at the end, header first, no blank line before it.
+    std::string added;
+    if (text_.size() > start_ && !IsLineEnd(text_.back())) added = line_end_;
+    added += "[" + std::string(section) + "]" + line_end_ + key_line;
+    Splice(text_.size(), 0, added);
     return;
   }
 
-  const int existing = FindKeyLine(ordinal, key);
-  if (existing >= 0) {
-    Line& old_line = lines_[static_cast<size_t>(existing)];
-    const std::string text =
-        std::string(TextOf(old_line).substr(0, old_line.equals + 1)) + std::string(value);
-    const LineEnd end = old_line.end == LineEnd::kNone ? line_end_ : old_line.end;
-    Line replaced = NewLine(text);
-    replaced.end = end;
-    lines_[static_cast<size_t>(existing)] = replaced;
+  const auto index = static_cast<size_t>(ordinal);
+  if (std::optional<KeyLine> existing = FindKeyLine(index, key)) {
+    // The value is replaced; the key as written and its line end stay.
+    std::string replacement(value);
+    if (existing->line.next == existing->line.end) replacement += line_end_;
+    Splice(existing->equals + 1, existing->line.end - existing->equals - 1, replacement);
     return;
   }
 
   // After the section's last key line; blank and comment lines that end it stay after.
-  auto [first, last] = BodyOf(ordinal);
-  size_t at = first;
-  for (size_t i = first; i < last; ++i) {
-    if (lines_[i].kind == LineKind::kKey) at = i + 1;
+  const Line header = LineAt(sections_[index].begin);
+  size_t at = header.next;
+  bool ended = header.next > header.end;
+  const size_t end = BodyEnd(index);
+  for (size_t pos = sections_[index].body; pos < end;) {
+    const Line line = LineAt(pos);
+    if (AsKeyLine(line)) {
+      at = line.next;
+      ended = line.next > line.end;
+    }
+    pos = line.next;
   }
-  EnsureLineEnd(at - 1);
-  InsertLine(at, NewLine(key_line));
-  IndexSections();
+  Splice(at, 0, (ended ? "" : line_end_) + key_line);
 }
 
 bool IniDocument::EraseSection(std::string_view section) {
   const int ordinal = FindSection(section);
   if (ordinal < 0) return false;
-  const size_t header = sections_[static_cast<size_t>(ordinal)].header;
-  const size_t last = BodyOf(ordinal).second;
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
-               lines_.begin() + static_cast<std::ptrdiff_t>(last));
-  IndexSections();
-  modified_ = true;
+  const Section& erased = sections_[static_cast<size_t>(ordinal)];
+  Splice(erased.begin, BodyEnd(static_cast<size_t>(ordinal)) - erased.begin, "");
   return true;
-}
-
-std::string IniDocument::Bytes() const {
-  std::string bytes;
-  bytes.reserve(storage_.size() + 64);
-  if (has_bom_) bytes.append(kUtf8Bom);
-  for (const Line& line : lines_) {
-    bytes.append(TextOf(line));
-    switch (line.end) {
-      case LineEnd::kNone: break;
-      case LineEnd::kLf: bytes.push_back('\n'); break;
-      case LineEnd::kCr: bytes.push_back('\r'); break;
-      case LineEnd::kCrLf: bytes.append("\r\n"); break;
-    }
-  }
-  return bytes;
 }
 
 }  // namespace platform

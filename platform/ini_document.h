@@ -15,6 +15,10 @@
 // byte-order mark, bytes above 127) stays as it was, and Bytes() of an unedited document
 // is exactly the text it was made from. Lines the document writes end like the file's
 // first line (CR LF when the file has no line end yet).
+//
+// The text itself is the document: making one indexes only the section headers, a read
+// walks the lines of one section, and an edit splices the text and indexes the headers
+// again. So a library of 500 areas is parsed once however many keys are read from it.
 #pragma once
 
 #include <cstddef>
@@ -22,7 +26,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -30,7 +33,9 @@ namespace platform {
 
 class IniDocument {
  public:
-  IniDocument() = default;
+  IniDocument() : IniDocument(std::string()) {}
+  // Takes the file's bytes. Reading indexes only the section headers; keys are looked up
+  // in the text of their section when asked for.
   explicit IniDocument(std::string bytes);
 
   // The value of `key` in the first section named `section`; nothing when the section or
@@ -62,50 +67,49 @@ class IniDocument {
   // True once an edit has changed the text.
   bool Modified() const { return modified_; }
   // The whole text, edits included.
-  std::string Bytes() const;
+  const std::string& Bytes() const { return text_; }
 
  private:
-  enum class LineKind : uint8_t { kOther, kSection, kKey };
-  enum class LineEnd : uint8_t { kNone, kLf, kCr, kCrLf };
+  // A line of the text: its characters [begin, end), the next line from `next`.
   struct Line {
-    size_t begin = 0;   // in storage_
-    size_t length = 0;  // without the line end
-    LineEnd end = LineEnd::kNone;
-    LineKind kind = LineKind::kOther;
-    // The section's or key's name, blanks removed, relative to `begin`.
-    size_t name_begin = 0;
-    size_t name_length = 0;
-    size_t equals = 0;  // where "=" stands in a key line, relative to `begin`
+    size_t begin;
+    size_t end;
+    size_t next;
+  };
+  struct KeyLine {
+    Line line;
+    size_t equals;  // where its first "=" stands
   };
   struct Section {
-    size_t header;  // line index of the header
+    size_t begin;  // start of the header line
+    size_t body;   // start of the line after it
+    size_t name_begin;
+    size_t name_length;
   };
 
-  void SplitLines(size_t from);
-  Line ClassifyLine(size_t begin, size_t length, LineEnd end) const;
-  void IndexSections();
-
-  std::string_view TextOf(const Line& line) const;
-  std::string_view NameOf(const Line& line) const;
-  std::string_view ValueOf(const Line& line) const;
-  // The section ordinal of the first section named `name`; -1 when none.
+  Line LineAt(size_t pos) const;
+  // Whether a CR stands anywhere but before an LF (CR-only or mixed line ends).
+  bool HasLoneCr() const;
+  std::optional<KeyLine> AsKeyLine(const Line& line) const;
+  std::string_view NameOf(const Section& section) const;
+  std::string_view KeyNameOf(const KeyLine& key) const;
+  std::string_view ValueOf(const KeyLine& key) const;
+  size_t BodyEnd(size_t ordinal) const;
+  // The ordinal of the first section named `name`; -1 when none.
   int FindSection(std::string_view name) const;
-  // Lines [first, last) of section `ordinal`, header excluded.
-  std::pair<size_t, size_t> BodyOf(int ordinal) const;
-  int FindKeyLine(int ordinal, std::string_view key) const;
+  std::optional<KeyLine> FindKeyLine(size_t ordinal, std::string_view key) const;
+  void IndexSections();
+  // Replaces `erase` bytes at `at` with `insert`, and indexes the sections again.
+  void Splice(size_t at, size_t erase, std::string_view insert);
 
-  // Appends `text` to the storage and returns a line for it with this document's line end.
-  Line NewLine(std::string_view text);
-  void InsertLine(size_t at, Line line);
-  void EnsureLineEnd(size_t index);
-
-  std::string storage_;  // the original text, then the text of every line written since
-  bool has_bom_ = false;
-  LineEnd line_end_ = LineEnd::kCrLf;
-  std::vector<Line> lines_;
+  std::string text_;
+  size_t start_ = 0;  // after a UTF-8 byte-order mark
+  bool has_lone_cr_ = false;
+  std::string line_end_ = "\r\n";
   std::vector<Section> sections_;
-  // Folded (lower-case) section name -> ordinal of its first section.
-  std::unordered_map<std::string, int> first_section_;
+  // The first section of each name, by name without regard to case: an open-addressing
+  // table of section ordinals (-1 for an empty slot) whose size is a power of two.
+  std::vector<int> first_section_;
   bool modified_ = false;
 };
 

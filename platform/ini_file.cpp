@@ -11,14 +11,9 @@ std::optional<std::string> ReadAllBytes(FileSystem& files, const std::string& pa
   auto file = files.OpenForReading(path, FileMode::kBinary);
   if (!file) return std::nullopt;
   std::string bytes;
-  constexpr size_t kChunk = 64 * 1024;
-  while (true) {
-    const size_t old_size = bytes.size();
-    bytes.resize(old_size + kChunk);
-    const size_t got = file->Read(bytes.data() + old_size, kChunk);
-    bytes.resize(old_size + got);
-    if (got == 0) return bytes;
-  }
+  char chunk[64 * 1024];
+  while (const size_t got = file->Read(chunk, sizeof chunk)) bytes.append(chunk, got);
+  return bytes;
 }
 
 }  // namespace
