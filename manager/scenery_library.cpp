@@ -5,8 +5,6 @@
 #include <set>
 #include <string_view>
 
-#include "common/format.h"
-
 namespace manager {
 namespace {
 
@@ -40,7 +38,12 @@ std::set<int64_t> UsedAreaNumbers(const platform::IniDocument& library) {
 
 }  // namespace
 
-std::string AreaSectionName(int32_t number) { return common::Format("Area.%03d", number); }
+std::string AreaSectionName(int32_t number) {
+  // Called 500 times per scan: plain digits rather than a formatted print.
+  std::string digits = std::to_string(number);
+  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  return "Area." + digits;
+}
 
 bool ScanAreas(const platform::IniDocument& library, const std::string& title, AreaScan& scan) {
   scan.HighestArea = 0;
@@ -48,7 +51,7 @@ bool ScanAreas(const platform::IniDocument& library, const std::string& title, A
   scan.Found = false;
   for (int32_t n = 0; n < kScannedAreas; ++n) {
     const std::string section = AreaSectionName(n);
-    const std::string area_title = library.ReadString(section, "title", kUntitled);
+    const std::string_view area_title = library.Find(section, "title").value_or(kUntitled);
     if (area_title == kUntitled) continue;
     if (n > scan.HighestArea) scan.HighestArea = n;
     const int32_t layer = library.ReadInteger(section, "layer", 0);

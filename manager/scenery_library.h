@@ -22,7 +22,8 @@ struct AreaScan {
 // The numbers the scan reads: Area.000 to Area.499.
 inline constexpr int32_t kScannedAreas = 500;
 
-// "Area." followed by `number` with (at least) three digits, zero-padded: Area.007.
+// "Area." followed by `number` (not negative) with at least three digits, zero-padded:
+// Area.007.
 std::string AreaSectionName(int32_t number);
 
 // Reads areas 000 to 499 in order. An area counts when its "title" is present and is not
