@@ -86,6 +86,10 @@ class LumvekProgramTest : public ::testing::Test {
                                             "HOME=" + prefix_.dir(),
                                             "PATH=" + fs::path(LUMVEK_EXE).parent_path().string() +
                                                 ":/usr/bin:/bin"};
+    // A command interpreter named for the tests is passed on.
+    if (const char* wincmd = std::getenv("LUMVEK_WINCMD")) {
+      environment.push_back(std::string("LUMVEK_WINCMD=") + wincmd);
+    }
     std::vector<char*> envp;
     for (std::string& entry : environment) envp.push_back(entry.data());
     envp.push_back(nullptr);
@@ -162,6 +166,8 @@ TEST_F(LumvekProgramTest, AddCopiesTheFlightsAndRemoveDeletesThem) {
   GTEST_SKIP() << "waits for the command interpreter stand-in wincmd and the POSIX process "
                   "runner (issue 3), which run the flights scripts";
   const std::string flight = fsx_flights_ + "\\Demo Airfield.FLT";
+  const std::string own_flight = fsx_flights_ + "\\My circuits.FLT";
+  prefix_.Write(own_flight, "mine");
   Outcome outcome = Run("add", std::chrono::seconds(30));
   ASSERT_TRUE(outcome.exited) << outcome.log;
   EXPECT_EQ(outcome.log.find("Error Creating process"), std::string::npos) << outcome.log;
@@ -171,6 +177,7 @@ TEST_F(LumvekProgramTest, AddCopiesTheFlightsAndRemoveDeletesThem) {
   outcome = Run("remove", std::chrono::seconds(30));
   ASSERT_TRUE(outcome.exited) << outcome.log;
   EXPECT_FALSE(prefix_.files().FileExists(flight));
+  EXPECT_EQ(prefix_.Read(own_flight), "mine") << "only the product's flights go";
   EXPECT_TRUE(prefix_.files().FileExists(std::string(kProduct) + "Flights\\Demo Airfield.FLT"));
   EXPECT_FALSE(prefix_.files().FileExists(std::string(kProduct) + "temp.bat"));
 }
