@@ -128,6 +128,8 @@ TEST(IniDocumentTest, WritesChangeOnlyTheLinesTheyMust) {
       {"a new key in a section without keys follows the header",
        "[A]\r\n\r\n[B]\r\n", [](IniDocument& d) { Write(d, "A", "n", "2"); },
        "[A]\r\nn=2\r\n\r\n[B]\r\n"},
+      {"a new key after a header without line end", "[A]",
+       [](IniDocument& d) { Write(d, "A", "n", "2"); }, "[A]\r\nn=2\r\n"},
       {"a new key after a last line without line end",
        "[A]\r\nk=1", [](IniDocument& d) { Write(d, "A", "n", "2"); }, "[A]\r\nk=1\r\nn=2\r\n"},
       {"a new section is appended with no blank line before it",
