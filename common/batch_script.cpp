@@ -15,6 +15,16 @@ bool WriteScript(platform::FileSystem& files, const std::vector<std::string>& li
   return script->Close();
 }
 
+std::string EscapePercents(const std::string& text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (char c : text) {
+    escaped.push_back(c);
+    if (c == '%') escaped.push_back('%');
+  }
+  return escaped;
+}
+
 void RunAndWait(platform::Platform& services, const std::string& command_line,
                 platform::ShowMode show) {
   std::optional<int> exit_code = services.processes->RunAndWait(command_line, show);

@@ -16,6 +16,12 @@ inline constexpr char kScriptName[] = "temp.bat";
 // Returns false when the file cannot be created; nothing is written then.
 bool WriteScript(platform::FileSystem& files, const std::vector<std::string>& lines);
 
+// `text` with every "%" doubled. The command interpreter reads each script line for
+// percent signs first ("%%" is one "%", "%NAME%" a variable, a lone "%" is dropped), so a
+// path holding "%" must be written so to reach the command as it is. Callers wrap the
+// paths they place in script lines, not the lines (whose "%%a" must stay as it is).
+std::string EscapePercents(const std::string& text);
+
 // Starts `command_line` as a new process and waits for it to end. When the process cannot
 // be created, shows the message box "Error Creating process" (caption "Run Process", error
 // icon, OK) and returns as if it had run. The exit code is kept for LastExitCode().

@@ -11,6 +11,7 @@
 #include "components/picbutton.h"
 #include "components/qdshell.h"
 #include "manager/manifest.h"
+#include "manager/scenery_library.h"
 #include "platform/platform.h"
 #include "platform/ui/forms.h"
 
@@ -41,6 +42,15 @@ class TForm1 : public TForm {
   void Button2Click(TComponent* sender);
   void Button4Click(TComponent* sender);
   void Timer1Timer(TComponent* sender);
+
+  // --- Activation operations for one simulator (manager/scenery_activation.h) ---
+  bool IsSceneryEnabled(const std::string& library_path, const std::string& title);
+  void EnableScenery(const std::string& library_path, const std::string& title,
+                     const std::string& flights_folder);
+  void DisableScenery(const std::string& library_path, const std::string& title,
+                      const std::string& flights_folder);
+  // The result of the last library scan.
+  AreaScan Scan;
 
   // --- Options page ---
   void CheckBox1Click(TComponent* sender);

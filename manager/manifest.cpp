@@ -1,8 +1,10 @@
 #include "manager/manifest.h"
 
+#include <string_view>
 #include <utility>
 
 #include "common/text_lines.h"
+#include "manager/addon_description.h"
 
 namespace manager {
 namespace {
@@ -24,14 +26,39 @@ class ManifestLines {
   std::string buffer_;
 };
 
-SimulatorEntry ReadSimulatorRow(ManifestLines& lines, const std::string& common_data_dir,
-                                const std::string& documents_dir) {
-  SimulatorEntry row;
-  row.Name = lines.Next();
-  row.LibraryPath = common_data_dir + "\\" + lines.Next() + "\\scenery.cfg";
-  row.FlightsFolder = documents_dir + "\\" + lines.Next();
-  row.Details = lines.Next();
+// A simulator row's folder line (row line b) that holds the add-on marker names the
+// product's Prepar3D v4 add-on folder below the user's documents, where the simulator
+// looks for add-ons; every other folder line names a library folder below the all-users
+// data folder.
+struct SimulatorRow {
+  SimulatorEntry entry;
+  std::string folder_line;
+};
+
+SimulatorRow ReadSimulatorRow(ManifestLines& lines, const std::string& common_data_dir,
+                              const std::string& documents_dir) {
+  SimulatorRow row;
+  row.entry.Name = lines.Next();
+  row.folder_line = lines.Next();
+  if (row.folder_line.find(kAddOnMarker) != std::string::npos) {
+    row.entry.LibraryPath = documents_dir + "\\" + row.folder_line + "\\";
+  } else {
+    row.entry.LibraryPath = common_data_dir + "\\" + row.folder_line + "\\scenery.cfg";
+  }
+  row.entry.FlightsFolder = documents_dir + "\\" + lines.Next();
+  row.entry.Details = lines.Next();
   return row;
+}
+
+// A library row is installed when its library is a file; an add-on row when the
+// simulator's add-on folder (the folder line up to and including the marker) exists.
+bool IsInstalled(platform::FileSystem& files, const SimulatorRow& row,
+                 const std::string& documents_dir) {
+  const size_t marker = row.folder_line.find(kAddOnMarker);
+  if (marker == std::string::npos) return files.FileExists(row.entry.LibraryPath);
+  const std::string add_ons =
+      row.folder_line.substr(0, marker + std::string_view(kAddOnMarker).size());
+  return files.FolderExists(documents_dir + "\\" + add_ons);
 }
 
 OptionEntry ReadOptionRow(ManifestLines& lines) {
@@ -67,10 +94,12 @@ ProductManifest ReadProductManifest(platform::FileSystem& files, const std::stri
     // Past the end every row reads the same last line, so once such a row is dropped, or
     // the table is full, the remaining rows cannot change anything.
     const bool past_end = lines.AtEnd();
-    SimulatorEntry row = ReadSimulatorRow(lines, common_data_dir, documents_dir);
+    SimulatorRow row = ReadSimulatorRow(lines, common_data_dir, documents_dir);
     const bool full = manifest.SimulatorCount == kMaxSimulators;
-    const bool kept = !full && files.FileExists(row.LibraryPath);
-    if (kept) manifest.Simulators[static_cast<size_t>(manifest.SimulatorCount++)] = std::move(row);
+    const bool kept = !full && IsInstalled(files, row, documents_dir);
+    if (kept) {
+      manifest.Simulators[static_cast<size_t>(manifest.SimulatorCount++)] = std::move(row.entry);
+    }
     if (past_end && (!kept || full)) break;
   }
 

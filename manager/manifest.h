@@ -15,7 +15,9 @@ inline constexpr int kMaxOptions = 16;
 // One supported simulator that is installed on this machine.
 struct SimulatorEntry {
   std::string Name;           // its entry in the simulator list
-  std::string LibraryPath;    // its scenery library "...\scenery.cfg"
+  // Its scenery library "<all-users data>\<folder>\scenery.cfg"; or, when the folder line
+  // holds "Prepar3D v4 Add-ons", the product's add-on folder "<documents>\<folder>\".
+  std::string LibraryPath;
   std::string FlightsFolder;  // where the product's saved flights are copied
   std::string Details;        // shown in the Information box
 };
@@ -50,8 +52,10 @@ struct ProductManifest {
 
 // Reads the manifest at `manifest_path`. Library and flights folders are formed below
 // `common_data_dir` and `documents_dir`. A simulator row is kept when its library is a
-// file. Rows beyond the tables' capacity (10 installed simulators, 16 options) are read
-// and discarded, so the lines after them keep their places. Never fails: bad counts give
+// file; a Prepar3D v4 add-on row (folder line holding "Prepar3D v4 Add-ons", its folder
+// below `documents_dir`) when the "Prepar3D v4 Add-ons" folder it names exists. Rows
+// beyond the tables' capacity (10 installed simulators, 16 options) are read and
+// discarded, so the lines after them keep their places. Never fails: bad counts give
 // no rows, short files repeat their last line as a C line buffer would.
 ProductManifest ReadProductManifest(platform::FileSystem& files, const std::string& manifest_path,
                                     const std::string& common_data_dir,

@@ -7,6 +7,7 @@ root="$(cd "$here/.." && pwd)"
 
 "$here/build.sh"
 export WINEPREFIX="$root/build/demo-prefix"
+export LUMVEK_WINCMD="$root/build/bin/wincmd"
 product="$("$here/make-demo-prefix.sh" "$WINEPREFIX" "$root/build")"
 echo "Demo prefix: $WINEPREFIX" >&2
 echo "Product folder: $product" >&2

@@ -13,8 +13,8 @@ namespace platform {
 
 Platform& SystemPlatform() {
   static posix::PosixFileSystem files{posix::WinePrefix(posix::WinePrefix::DefaultPrefixDir())};
-  static posix::PosixShell shell{files};
-  static posix::PosixProcessRunner processes{files};
+  static posix::PosixShell shell{files, files.prefix().prefix_dir()};
+  static posix::PosixProcessRunner processes{files, files.prefix().prefix_dir()};
   static Platform platform{&files, &shell, &processes, [] {
                              return posix::NewWineSpecialFolders(files, posix::WineUserName());
                            }};

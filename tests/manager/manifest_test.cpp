@@ -175,3 +175,22 @@ TEST_F(ManifestTest, AMissingFileAppliesNothing) {
 }
 
 }  // namespace
+
+TEST_F(ManifestTest, APrepar3DAddOnRowNamesTheProductsFolderAmongTheUsersAddOns) {
+  WriteManifest(Join({Head(), {"3"},
+                      {"P3D add-on", "Prepar3D v4 Add-ons\\Demo Airfield", "Prepar3D v4 Files",
+                       "Lockheed Martin Prepar3D v4"},
+                      SimulatorRow("Prepar3D v5 Add-ons"),
+                      {"lower case", "prepar3d v4 add-ons\\Demo", "F", "D"}, {"0", "0", "0"}}));
+  EXPECT_EQ(Read().SimulatorCount, 0) << "no add-ons folder yet";
+
+  prefix.MakeFolder(std::string(kDocuments) + "\\Prepar3D v4 Add-ons");
+  manager::ProductManifest manifest = Read();
+  ASSERT_EQ(manifest.SimulatorCount, 1) << "the other rows name libraries that do not exist";
+  const manager::SimulatorEntry& add_on = manifest.Simulators[0];
+  EXPECT_EQ(add_on.Name, "P3D add-on");
+  EXPECT_EQ(add_on.LibraryPath,
+            "C:\\users\\pilot\\Documents\\Prepar3D v4 Add-ons\\Demo Airfield\\");
+  EXPECT_EQ(add_on.FlightsFolder, "C:\\users\\pilot\\Documents\\Prepar3D v4 Files");
+  EXPECT_EQ(add_on.Details, "Lockheed Martin Prepar3D v4");
+}
