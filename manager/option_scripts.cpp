@@ -1,5 +1,7 @@
 #include "manager/option_scripts.h"
 
+#include "common/batch_script.h"
+
 namespace manager {
 
 std::string SceneryFolder(const std::string& app_dir) { return app_dir + "scenery\\"; }
@@ -14,22 +16,14 @@ std::string AutogenMarkerPath(const std::string& app_dir) {
   return TextureFolder(app_dir) + "agn.agn";
 }
 
-std::string ScriptLiteral(std::string_view text) {
-  std::string literal;
-  literal.reserve(text.size());
-  for (char c : text) {
-    if (c == '%') literal += '%';
-    literal += c;
-  }
-  return literal;
-}
-
 std::string RenameLine(const std::string& source_pattern, const std::string& target_ending) {
-  return "ren \"" + ScriptLiteral(source_pattern) + "\" *" + ScriptLiteral(target_ending);
+  return "ren \"" + common::EscapePercents(source_pattern) + "\" *" +
+         common::EscapePercents(target_ending);
 }
 
+// Same "%" doubling as RenameLine.
 std::string DeleteLine(const std::string& pattern) {
-  return "del \"" + ScriptLiteral(pattern) + "\"";
+  return "del \"" + common::EscapePercents(pattern) + "\"";
 }
 
 }  // namespace manager

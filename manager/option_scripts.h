@@ -6,7 +6,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace manager {
 
@@ -19,15 +18,12 @@ std::string OptionMarkerPath(const std::string& app_dir, const std::string& mark
 // `app_dir` + "texture\agn.agn": Autogen is on exactly while this file exists.
 std::string AutogenMarkerPath(const std::string& app_dir);
 
-// `text` as it must stand in a script line to reach the command interpreter unchanged:
-// every "%" doubled, since the interpreter expands "%NAME%" and drops a lone "%". A product
-// folder named "100% Scenery" is thus switched in place rather than somewhere else.
-std::string ScriptLiteral(std::string_view text);
-
 // ren "<source_pattern>" *<target_ending> : every file matching the pattern gets the
-// target ending instead of its own.
+// target ending instead of its own. Every "%" of the texts is doubled so that the
+// interpreter does not expand it: a product folder named "100% Scenery" is switched in
+// place, not somewhere else.
 std::string RenameLine(const std::string& source_pattern, const std::string& target_ending);
-// del "<pattern>"
+// del "<pattern>", its "%" doubled as above.
 std::string DeleteLine(const std::string& pattern);
 
 }  // namespace manager
