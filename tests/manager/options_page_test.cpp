@@ -2,6 +2,8 @@
 // Autogen switch, the reset and the saved option states. Every test that changes files
 // runs twice: once with the scripts played by the test's own player, once through the
 // command interpreter `wincmd` and the real process runner.
+#include <stdlib.h>
+
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -11,8 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/batch_script.h"
 #include "platform/posix/posix_process_runner.h"
+#include "platform/posix/script_interpreter.h"
 #include "tests/manager/manager_fixture.h"
 #include "tests/manager/script_player.h"
 
@@ -54,14 +56,10 @@ class OptionsPageTest : public ManagerTest {
   void UseEngine(Engine engine) {
     engine_ = engine;
     if (engine == Engine::kInterpreter) {
-      interpreter_ = std::make_unique<platform::posix::PosixProcessRunner>(prefix.files());
-      // Probe with an empty script: without the interpreter nothing can be started.
-      common::WriteScript(prefix.files(), {});
-      if (!interpreter_->RunAndWait("temp.bat", platform::ShowMode::kHidden)) {
-        prefix.files().DeleteFile("temp.bat");
-        GTEST_SKIP() << "waits for the command-interpreter stand-in wincmd and its POSIX "
-                        "process runner";
-      }
+      // The wincmd of this build, whatever may be installed.
+      ::setenv(platform::posix::kInterpreterVariable, LUMVEK_TEST_WINCMD, 1);
+      interpreter_ =
+          std::make_unique<platform::posix::PosixProcessRunner>(prefix.files(), prefix.dir());
     }
     processes.on_run = [this] { PlayLastScript(); };
   }
@@ -598,6 +596,27 @@ TEST_P(OptionSwitchTest, RestoreWithoutSaveSwitchesEveryOptionOff) {
   EXPECT_TRUE(Has("scenery\\b.bg_"));
   EXPECT_FALSE(Box(0).Checked());
   EXPECT_FALSE(Box(1).Checked());
+}
+
+// An uninstaller's "remove" leaves the product as shipped: Autogen and every option on.
+TEST_P(OptionSwitchTest, UnattendedRemoveSwitchesAutogenAndEveryOptionOn) {
+  WriteProduct({{"A", "a.bgl", "a"}, {"B", "b.bgl", "b"}});
+  Put("scenery\\a.bgl");
+  Put("scenery\\b.bg_");
+  Put("texture\\agn.ag_");
+  Put("texture\\trees.ag_");
+  Start("remove");
+
+  form->Timer1Timer(nullptr);
+  EXPECT_TRUE(Has("texture\\agn.agn"));
+  EXPECT_TRUE(Has("texture\\trees.agn"));
+  EXPECT_TRUE(Has("scenery\\a.bgl"));
+  EXPECT_TRUE(Has("scenery\\b.bgl"));
+  EXPECT_TRUE(form->Button6.Visible());
+  EXPECT_TRUE(Box(0).Checked());
+  EXPECT_TRUE(Box(1).Checked());
+  EXPECT_TRUE(form->Closed());
+  EXPECT_FALSE(Has("temp.bat"));
 }
 
 TEST_F(OptionsPageTest, WithoutOptionsThePageKeepsItsFixedPartsAndSavingDoesNothing) {
