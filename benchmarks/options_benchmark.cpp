@@ -1,12 +1,14 @@
 // Benchmark of the options page's switches through the command interpreter, side by side
 // with the floor: a plain loop of rename() calls over the same files.
 //
-//   options_benchmark [autogen-files [option-files [rounds]]]   (20000 5000 5 by default)
+//   build/benchmarks/options_benchmark [autogen-files [option-files [rounds]]]
+//   (20000, 5000 and 5 by default)
 //
 // Each round switches the files off and on again; the figures are the median time per
 // switch over the rounds. The manager's side includes everything a click costs: writing
 // "temp.bat", starting the interpreter and waiting for it, and the refresh afterwards.
 #include <dirent.h>
+#include <stdlib.h>
 
 #include <algorithm>
 #include <chrono>
@@ -21,6 +23,7 @@
 #include "common/batch_script.h"
 #include "manager/form1.h"
 #include "platform/posix/posix_process_runner.h"
+#include "platform/posix/script_interpreter.h"
 #include "platform/posix/wine_special_folders.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/fake_services.h"
@@ -95,7 +98,7 @@ int Run(int autogen_files, int option_files, int rounds) {
   testing_support::FakeHost host;
   TApplication application(host);
   testing_support::RecordingShell shell;
-  platform::posix::PosixProcessRunner runner(prefix.files());
+  platform::posix::PosixProcessRunner runner(prefix.files(), prefix.dir());
   platform::Platform services{&prefix.files(), &shell, &runner, [&prefix] {
                                 return platform::posix::NewWineSpecialFolders(prefix.files(),
                                                                               "pilot");
@@ -110,8 +113,7 @@ int Run(int autogen_files, int option_files, int rounds) {
   common::WriteScript(prefix.files(), {});
   if (!runner.RunAndWait("temp.bat", platform::ShowMode::kHidden)) {
     std::fprintf(stderr,
-                 "options_benchmark: no script can be run: the command interpreter wincmd "
-                 "and the POSIX process runner are needed.\n");
+                 "options_benchmark: no script can be run: wincmd was not found.\n");
     return 1;
   }
 
@@ -176,6 +178,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: options_benchmark [autogen-files [option-files [rounds]]]\n");
     return 2;
   }
+  // The wincmd of this build unless LUMVEK_WINCMD names another.
+  ::setenv(platform::posix::kInterpreterVariable, LUMVEK_BENCH_WINCMD, 0);
   const std::string previous_folder = std::filesystem::current_path().string();
   try {
     const int result = Run(autogen_files, option_files, rounds);
