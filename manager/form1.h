@@ -134,6 +134,9 @@ class TForm1 : public TForm {
   TLabel Label21{this, "Label21"};
   // One box per option, created from the manifest; its Tag is the option's number.
   std::array<std::unique_ptr<TCheckBox>, kMaxOptions> OptionCheckBoxes;
+  // The option marks remembered by enablesaveClick for restoresaveClick: 1 for checked,
+  // 0 for unchecked. In memory only; all 0 until the first save.
+  std::array<int, kMaxOptions> SavedOptionStates{};
 
   // --- Updates page ---
   TTabSheet TabSheet2{this, "TabSheet2"};
@@ -166,8 +169,13 @@ class TForm1 : public TForm {
   // Applies the manifest read into `Manifest` to the window.
   void ApplyManifest();
   void CreateOptionCheckBoxes();
+  // Renames the Autogen files to ".agn" (`on`) or ".ag_" and refreshes the options page.
+  void SwitchAutogen(bool on);
 
   platform::Platform& services_;
+  // Switches of each option now running: one re-run by its own mark change does not start
+  // another (CheckBox1Click).
+  std::array<int, kMaxOptions> running_switches_{};
 };
 
 }  // namespace manager
