@@ -1,7 +1,6 @@
 // The options page on temporary product folders: option switches and their marks, the
-// Autogen switch, the reset and the saved option states. Every test that changes files
-// runs twice: once with the scripts played by the test's own player, once through the
-// command interpreter `wincmd` and the real process runner.
+// Autogen switch, the reset and the saved option states. Scripts run through the command
+// interpreter `wincmd` of this build and the real process runner.
 #include <stdlib.h>
 
 #include <filesystem>
@@ -16,16 +15,9 @@
 #include "platform/posix/posix_process_runner.h"
 #include "platform/posix/script_interpreter.h"
 #include "tests/manager/manager_fixture.h"
-#include "tests/manager/script_player.h"
 
 namespace testing_support {
 namespace {
-
-enum class Engine { kPlayer, kInterpreter };
-
-void PrintTo(Engine engine, std::ostream* out) {
-  *out << (engine == Engine::kPlayer ? "script player" : "wincmd");
-}
 
 struct Option {
   std::string caption;
@@ -53,14 +45,11 @@ class OptionsPageTest : public ManagerTest {
   // ends and fails instead of running for ever.
   static constexpr size_t kMaxRuns = 20;
 
-  void UseEngine(Engine engine) {
-    engine_ = engine;
-    if (engine == Engine::kInterpreter) {
-      // The wincmd of this build, whatever may be installed.
-      ::setenv(platform::posix::kInterpreterVariable, LUMVEK_TEST_WINCMD, 1);
-      interpreter_ =
-          std::make_unique<platform::posix::PosixProcessRunner>(prefix.files(), prefix.dir());
-    }
+  void SetUp() override {
+    // The wincmd of this build, whatever may be installed.
+    ::setenv(platform::posix::kInterpreterVariable, LUMVEK_TEST_WINCMD, 1);
+    interpreter_ =
+        std::make_unique<platform::posix::PosixProcessRunner>(prefix.files(), prefix.dir());
     processes.on_run = [this] { PlayLastScript(); };
   }
 
@@ -70,11 +59,7 @@ class OptionsPageTest : public ManagerTest {
                     form ? form->Label13.Caption() : "", application.Cursor(),
                     form && form->Button6.Enabled(), form && form->Button7.Enabled()});
     if (processes.runs.size() > kMaxRuns) return;
-    if (engine_ == Engine::kPlayer) {
-      PlayScript(prefix.files(), script);
-    } else {
-      EXPECT_TRUE(interpreter_->RunAndWait("temp.bat", platform::ShowMode::kHidden));
-    }
+    EXPECT_TRUE(interpreter_->RunAndWait("temp.bat", platform::ShowMode::kHidden));
   }
 
   // Writes the product's manifest with these options (no simulators, no updates).
@@ -130,28 +115,17 @@ class OptionsPageTest : public ManagerTest {
   std::vector<Seen> seen;
 
  private:
-  Engine engine_ = Engine::kPlayer;
   std::unique_ptr<platform::posix::PosixProcessRunner> interpreter_;
 };
 
-// Tests that change files, run with each engine.
-class OptionSwitchTest : public OptionsPageTest, public ::testing::WithParamInterface<Engine> {
- protected:
-  void SetUp() override { UseEngine(GetParam()); }
-};
-
-INSTANTIATE_TEST_SUITE_P(Engines, OptionSwitchTest,
-                         ::testing::Values(Engine::kPlayer, Engine::kInterpreter),
-                         [](const ::testing::TestParamInfo<Engine>& param) {
-                           return param.param == Engine::kPlayer ? "Player" : "Wincmd";
-                         });
+// Tests that change files.
+using OptionSwitchTest = OptionsPageTest;
 
 const Option kJetways{"Jetways", "jetways.bgl", "jetways"};
 
 // --- Option switches --------------------------------------------------------------------
 
 TEST_F(OptionsPageTest, StartUpMarksComeFromMarkerFilesWithoutRunningAScript) {
-  UseEngine(Engine::kPlayer);
   WriteProduct({kJetways, {"Trees", "trees.bgl", "trees"}, {"Lights", "lights.bgl", "lights"}});
   Put("scenery\\jetways.bgl");
   Put("scenery\\trees.bg_");
@@ -168,7 +142,7 @@ TEST_F(OptionsPageTest, StartUpMarksComeFromMarkerFilesWithoutRunningAScript) {
   EXPECT_EQ(Box(1).Hint(), "Switches Trees");
 }
 
-TEST_P(OptionSwitchTest, UncheckingAndCheckingRenameTheFilesAndShowTheStatusMeanwhile) {
+TEST_F(OptionSwitchTest, UncheckingAndCheckingRenameTheFilesAndShowTheStatusMeanwhile) {
   WriteProduct({kJetways});
   Put("scenery\\jetways.bgl", "JETWAYS\r\n\x01\xff");
   StartProduct();
@@ -198,7 +172,7 @@ TEST_P(OptionSwitchTest, UncheckingAndCheckingRenameTheFilesAndShowTheStatusMean
   EXPECT_FALSE(Has("temp.bat"));
 }
 
-TEST_P(OptionSwitchTest, ASwitchThatFindsNoFilesFallsBackAndSwitchesTheOtherWayOnce) {
+TEST_F(OptionSwitchTest, ASwitchThatFindsNoFilesFallsBackAndSwitchesTheOtherWayOnce) {
   WriteProduct({kJetways});
   Put("scenery\\other.bg_");
   StartProduct();
@@ -214,7 +188,7 @@ TEST_P(OptionSwitchTest, ASwitchThatFindsNoFilesFallsBackAndSwitchesTheOtherWayO
   EXPECT_EQ(form->Label14.Caption(), "");
 }
 
-TEST_P(OptionSwitchTest, TwoOptionsSharingFilesSwitchThemTogetherAndEachMarkFollowsItsMarker) {
+TEST_F(OptionSwitchTest, TwoOptionsSharingFilesSwitchThemTogetherAndEachMarkFollowsItsMarker) {
   WriteProduct({{"Buildings", "bld_main.bgl", "bld_*"}, {"Hangars", "bld_hangar.bgl", "bld_hangar"}});
   for (const char* name : {"bld_main.bgl", "bld_hangar.bgl", "bld_tower.bgl"}) {
     Put(std::string("scenery\\") + name);
@@ -252,14 +226,10 @@ struct StemCase {
 
 void PrintTo(const StemCase& stem_case, std::ostream* out) { *out << stem_case.name; }
 
-class StemTest : public OptionsPageTest,
-                 public ::testing::WithParamInterface<std::tuple<Engine, StemCase>> {
- protected:
-  void SetUp() override { UseEngine(std::get<0>(GetParam())); }
-};
+class StemTest : public OptionsPageTest, public ::testing::WithParamInterface<StemCase> {};
 
 TEST_P(StemTest, SwitchesExactlyTheFilesTheStemMatches) {
-  const StemCase& stem_case = std::get<1>(GetParam());
+  const StemCase& stem_case = GetParam();
   const Option& option = stem_case.option;
   WriteProduct({option});
   for (const std::string& name : stem_case.switched) Put("scenery\\" + name + option.on, name);
@@ -279,8 +249,6 @@ TEST_P(StemTest, SwitchesExactlyTheFilesTheStemMatches) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stems, StemTest,
-    ::testing::Combine(
-        ::testing::Values(Engine::kPlayer, Engine::kInterpreter),
         ::testing::Values(
             StemCase{"Plain", kJetways, {"jetways"}, {"jetways2.bgl", "jetways.bgx", "xjetways.bgl"}},
             StemCase{"Star",
@@ -294,16 +262,13 @@ INSTANTIATE_TEST_SUITE_P(
             StemCase{"OtherEndings",
                      {"Ground", "ground.bgl", "ground", ".bgl", ".bgl_off"},
                      {"ground"},
-                     {"ground.bg_"}})),
-    [](const ::testing::TestParamInfo<std::tuple<Engine, StemCase>>& param) {
-      return std::string(std::get<1>(param.param).name) +
-             (std::get<0>(param.param) == Engine::kPlayer ? "Player" : "Wincmd");
-    });
+                     {"ground.bg_"}}),
+    [](const ::testing::TestParamInfo<StemCase>& param) { return std::string(param.param.name); });
 
 // A marker file that exists while the option is off and vanishes when it is on: every
 // switch changes the mark the wrong way. One user action must end after the switch and
 // its single switch back, with the mark showing the marker file.
-TEST_P(OptionSwitchTest, AnInvertedMarkerEndsAfterOneSwitchBack) {
+TEST_F(OptionSwitchTest, AnInvertedMarkerEndsAfterOneSwitchBack) {
   WriteProduct({{"Inverted", "inv.bg_", "inv"}});
   Put("scenery\\inv.bg_");
   StartProduct();
@@ -322,7 +287,7 @@ TEST_P(OptionSwitchTest, AnInvertedMarkerEndsAfterOneSwitchBack) {
   EXPECT_TRUE(Has("scenery\\inv.bg_"));
 }
 
-TEST_P(OptionSwitchTest, AProductFolderWithAPercentSignIsSwitchedInPlace) {
+TEST_F(OptionSwitchTest, AProductFolderWithAPercentSignIsSwitchedInPlace) {
   app_dir = std::string(kAppDir) + "100% Demo %PATH% x\\";
   WriteProduct({kJetways});
   Put("scenery\\jetways.bgl");
@@ -337,7 +302,7 @@ TEST_P(OptionSwitchTest, AProductFolderWithAPercentSignIsSwitchedInPlace) {
 
 // The marker path and the scripts' paths are built whole, however long the product
 // folder's name.
-TEST_P(OptionSwitchTest, PathsLongerThan255CharactersAreNeitherCutNorOverflowed) {
+TEST_F(OptionSwitchTest, PathsLongerThan255CharactersAreNeitherCutNorOverflowed) {
   const std::string deep = std::string(120, 'a') + "\\" + std::string(120, 'b') + "\\";
   app_dir = std::string(kAppDir) + deep;
   WriteProduct({{"Deep", "deep_marker_file_name.bgl", "deep_*"}});
@@ -361,7 +326,6 @@ TEST_P(OptionSwitchTest, PathsLongerThan255CharactersAreNeitherCutNorOverflowed)
 }
 
 TEST_F(OptionsPageTest, AScriptThatCannotBeStartedLeavesTheMarkOnTheDiskState) {
-  UseEngine(Engine::kPlayer);
   processes.can_create = false;
   WriteProduct({kJetways});
   Put("scenery\\jetways.bgl");
@@ -389,7 +353,6 @@ class AutogenStartTest : public OptionsPageTest,
 
 TEST_P(AutogenStartTest, ShowsTheStateOfTheMarkerFileEvenWhenTheGroupIsHidden) {
   const AutogenStartCase& start = GetParam();
-  UseEngine(Engine::kPlayer);
   WriteProduct({}, start.group_shown);
   Put("texture\\trees.agn");
   if (start.marker) Put("texture\\agn.agn");
@@ -412,7 +375,7 @@ INSTANTIATE_TEST_SUITE_P(States, AutogenStartTest,
                                            AutogenStartCase{true, false},
                                            AutogenStartCase{false, false}));
 
-TEST_P(OptionSwitchTest, AutogenOffAndOnRenameTheTextureFolderButNotItsSubFolders) {
+TEST_F(OptionSwitchTest, AutogenOffAndOnRenameTheTextureFolderButNotItsSubFolders) {
   WriteProduct({kJetways});
   Put("scenery\\jetways.bgl");
   Put("texture\\agn.agn", "marker");
@@ -472,7 +435,7 @@ TEST_P(OptionSwitchTest, AutogenOffAndOnRenameTheTextureFolderButNotItsSubFolder
   EXPECT_FALSE(Has("temp.bat"));
 }
 
-TEST_P(OptionSwitchTest, EnablingAutogenWithoutTextureFolderStaysOff) {
+TEST_F(OptionSwitchTest, EnablingAutogenWithoutTextureFolderStaysOff) {
   WriteProduct({});
   StartProduct();
 
@@ -491,7 +454,7 @@ constexpr char kResetQuestion[] =
     "(possibly from an incomplete update) which may be preventing some options from being "
     "switched off";
 
-TEST_P(OptionSwitchTest, ResetKeepsTheOnCopyOfDuplicatesAndSwitchesLoneOffFilesOn) {
+TEST_F(OptionSwitchTest, ResetKeepsTheOnCopyOfDuplicatesAndSwitchesLoneOffFilesOn) {
   WriteProduct({kJetways, {"Lone", "lone.bgl", "lone"}});
   Put("scenery\\jetways.bgl", "ON copy");
   Put("scenery\\jetways.bg_", "OFF copy");
@@ -536,7 +499,7 @@ TEST_P(OptionSwitchTest, ResetKeepsTheOnCopyOfDuplicatesAndSwitchesLoneOffFilesO
   EXPECT_EQ(Content("scenery\\lone.bgl"), "lone");
 }
 
-TEST_P(OptionSwitchTest, ResetCancelledWritesAndRunsNothing) {
+TEST_F(OptionSwitchTest, ResetCancelledWritesAndRunsNothing) {
   WriteProduct({kJetways});
   Put("scenery\\jetways.bgl", "ON copy");
   Put("scenery\\jetways.bg_", "OFF copy");
@@ -553,7 +516,7 @@ TEST_P(OptionSwitchTest, ResetCancelledWritesAndRunsNothing) {
 
 // --- Saved option states ----------------------------------------------------------------
 
-TEST_P(OptionSwitchTest, SaveSwitchesEveryOptionOnAndRestorePutsTheMarksBack) {
+TEST_F(OptionSwitchTest, SaveSwitchesEveryOptionOnAndRestorePutsTheMarksBack) {
   WriteProduct({{"A", "a.bgl", "a"}, {"B", "b.bgl", "b"}, {"C", "c.bgl", "c"}});
   Put("scenery\\a.bgl");
   Put("scenery\\b.bg_");
@@ -585,7 +548,7 @@ TEST_P(OptionSwitchTest, SaveSwitchesEveryOptionOnAndRestorePutsTheMarksBack) {
   EXPECT_FALSE(Has("temp.bat"));
 }
 
-TEST_P(OptionSwitchTest, RestoreWithoutSaveSwitchesEveryOptionOff) {
+TEST_F(OptionSwitchTest, RestoreWithoutSaveSwitchesEveryOptionOff) {
   WriteProduct({{"A", "a.bgl", "a"}, {"B", "b.bgl", "b"}});
   Put("scenery\\a.bgl");
   Put("scenery\\b.bgl");
@@ -599,7 +562,7 @@ TEST_P(OptionSwitchTest, RestoreWithoutSaveSwitchesEveryOptionOff) {
 }
 
 // An uninstaller's "remove" leaves the product as shipped: Autogen and every option on.
-TEST_P(OptionSwitchTest, UnattendedRemoveSwitchesAutogenAndEveryOptionOn) {
+TEST_F(OptionSwitchTest, UnattendedRemoveSwitchesAutogenAndEveryOptionOn) {
   WriteProduct({{"A", "a.bgl", "a"}, {"B", "b.bgl", "b"}});
   Put("scenery\\a.bgl");
   Put("scenery\\b.bg_");
@@ -620,7 +583,6 @@ TEST_P(OptionSwitchTest, UnattendedRemoveSwitchesAutogenAndEveryOptionOn) {
 }
 
 TEST_F(OptionsPageTest, WithoutOptionsThePageKeepsItsFixedPartsAndSavingDoesNothing) {
-  UseEngine(Engine::kPlayer);
   WriteProduct({});
   Put("scenery\\a.bg_");
   StartProduct();
