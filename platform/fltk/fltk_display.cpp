@@ -23,10 +23,13 @@ std::string ApplicationTitle() {
 }  // namespace
 
 std::unique_ptr<UiHost> OpenDisplay() {
-  // FLTK ends the program when it cannot open the display; ask first.
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return nullptr;
-  fl_open_display(display);
+  // FLTK ends the program when it cannot open the display; ask first. The display is
+  // opened once for the program's life.
+  if (fl_display == nullptr) {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return nullptr;
+    fl_open_display(display);
+  }
   Fl::background(212, 208, 200);  // the button face of the original windows
   Fl::visible_focus(1);
   Fl_Tooltip::size(11);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,8 @@ struct LeaveCase {
   bool latch;
   bool down_before;
 };
+void PrintTo(const LeaveCase& test, std::ostream* out) { *out << test.name; }
+
 
 class PressLeaveReleaseTest : public PicButtonTest,
                               public ::testing::WithParamInterface<LeaveCase> {};
@@ -244,6 +247,8 @@ struct CaptionCase {
   std::string drawn;  // empty: nothing drawn
   int x;
 };
+void PrintTo(const CaptionCase& test, std::ostream* out) { *out << test.name; }
+
 
 class CaptionTest : public PicButtonTest, public ::testing::WithParamInterface<CaptionCase> {};
 
