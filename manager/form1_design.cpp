@@ -1,6 +1,7 @@
 // The window's design: every control's place, texts and initial state, and the handler
 // each event runs.
 #include "manager/form1.h"
+#include "resources/artwork.h"
 
 namespace manager {
 namespace {
@@ -80,10 +81,12 @@ void TForm1::DesignFrame() {
   SetBorderStyle(TFormBorderStyle::bsSingle);
   SetPosition(TPosition::poScreenCenter);
   SetClientSize(746, 425);
+  SetIcon(resources::LoadArtwork(resources::Artwork::kWindowIcon));
 
   Image1.SetParent(this);
   Image1.SetBounds(0, 0, 180, 238);
   Image1.SetAutoSize(true);
+  Image1.SetPicture(resources::LoadArtwork(resources::Artwork::kProductPicture));
   Image1.OnClick = Bind(this, &TForm1::randomxClick);
 
   Place(Panel2, *this, 0, 376, 746, 49);
@@ -95,6 +98,7 @@ void TForm1::DesignFrame() {
   Image2.SetParent(&Panel2);
   Image2.SetStretch(true);
   Image2.SetAlign(TAlign::alClient);
+  Image2.SetPicture(resources::LoadArtwork(resources::Artwork::kBottomBar));
 
   SetSizedLabel(Label14, Panel2, 248, 20, 393, 17, "");
   Label14.SetAlignment(TAlignment::taCenter);
@@ -115,6 +119,9 @@ void TForm1::DesignFrame() {
 
   Place(PicButton1, Panel2, 518, 12, 78, 26);
   PicButton1.SetHint("Exit Program");
+  PicButton1.SetBitmapNormal(resources::LoadArtwork(resources::Artwork::kExitNormal));
+  PicButton1.SetBitmapOver(resources::LoadArtwork(resources::Artwork::kExitOver));
+  PicButton1.SetBitmapDown(resources::LoadArtwork(resources::Artwork::kExitDown));
   PicButton1.OnClick = Bind(this, &TForm1::Button1Click);
 
   SetHiddenButton(Button8, *this, 8, 248, "View Manual", Bind(this, &TForm1::Button8Click));
@@ -209,12 +216,13 @@ void TForm1::DesignOptionsPage() {
                   Bind(this, &TForm1::restoresaveClick));
   SetHiddenButton(enablesave, page, 376, 136, "enablesave", Bind(this, &TForm1::enablesaveClick));
 
-  SetDockedLabel(Label17, page, TAlign::alBottom, 312, 18,
-                 "Use the settings here to change the available options for the scenery");
-  Label17.SetWordWrap(true);
+  // Label21 is docked first so that it ends up at the very bottom, below Label17.
   SetDockedLabel(Label21, page, TAlign::alBottom, 330, 18,
                  "Only  make changes when simulator is not running!");
   Label21.SetWordWrap(true);
+  SetDockedLabel(Label17, page, TAlign::alBottom, 312, 18,
+                 "Use the settings here to change the available options for the scenery");
+  Label17.SetWordWrap(true);
 }
 
 void TForm1::DesignUpdatesPage() {

@@ -10,6 +10,7 @@
 class TApplication;
 class TControl;
 class TForm;
+class TPopupMenu;
 class TTimer;
 
 class UiHost {
@@ -33,6 +34,12 @@ class UiHost {
   // Shows a modal message box (MB_* flags) and returns the answer (IDOK, IDCANCEL).
   virtual int MessageBox(const std::string& text, const std::string& caption,
                          unsigned flags) = 0;
+  // Drops `menu` down at the point x, y of `control` and waits until it closes. Returns the
+  // index of the item the user chose, -1 when none (the default: no display, no choice).
+  virtual int PopupMenu(const TPopupMenu& /*menu*/, TControl& /*control*/, int /*x*/,
+                        int /*y*/) {
+    return -1;
+  }
   // Shows the application's error box for an error that escaped a handler.
   virtual void ShowError(const std::string& message) = 0;
   // Shows `main_form` (raising its OnShow) and runs the message loop until it closes.

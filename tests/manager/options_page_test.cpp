@@ -385,6 +385,7 @@ TEST_F(OptionSwitchTest, AutogenOffAndOnRenameTheTextureFolderButNotItsSubFolder
   Put("texture\\ground.bmp", "bmp");
   Put("texture\\sub\\deep.ag_", "deep off");
   StartProduct();
+  host.repaints.clear();  // the pictures drawn while the window was built
 
   form->Button6.Click();
   ASSERT_EQ(seen.size(), 1u);
