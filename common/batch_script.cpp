@@ -36,6 +36,10 @@ void RunAndWait(platform::Platform& services, const std::string& command_line,
   g_last_exit_code = exit_code.value_or(-1);
 }
 
+void RunScript(platform::Platform& services) {
+  RunAndWait(services, kScriptName, platform::ShowMode::kHidden);
+}
+
 int LastExitCode() { return g_last_exit_code; }
 
 }  // namespace common

@@ -28,6 +28,10 @@ std::string EscapePercents(const std::string& text);
 void RunAndWait(platform::Platform& services, const std::string& command_line,
                 platform::ShowMode show);
 
+// Runs "temp.bat" hidden and waits for it: RunAndWait("temp.bat", hidden), as every part
+// that writes a script runs it.
+void RunScript(platform::Platform& services);
+
 // The exit code of the last process run by RunAndWait; -1 when none could be created.
 int LastExitCode();
 

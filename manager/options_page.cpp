@@ -61,10 +61,6 @@ class RunningSwitch {
   int& count_;
 };
 
-void RunScript(platform::Platform& services) {
-  common::RunAndWait(services, common::kScriptName, platform::ShowMode::kHidden);
-}
-
 }  // namespace
 
 // Switches the option of `sender` (found by its tag) to the state its mark now shows, then
@@ -92,7 +88,7 @@ void TForm1::CheckBox1Click(TComponent* sender) {
   {
     HourglassCursor hourglass;
     ShowNow(Label14, verb + box->Caption());
-    RunScript(services_);
+    common::RunScript(services_);
   }
   Label14.SetCaption("");
 
@@ -144,7 +140,7 @@ void TForm1::SwitchAutogen(bool on) {
     ShowNow(Label13, on ? "Turning Autogen on..." : "Turning Autogen off...");
     ShowNow(Label14, on ? "Enabling Autogen (this will take some time)"
                         : "Disabling Autogen (this will take some time)");
-    RunScript(services_);
+    common::RunScript(services_);
   }
   button.SetEnabled(true);
   Label14.SetCaption("");
@@ -191,7 +187,7 @@ void TForm1::Button9Click(TComponent* /*sender*/) {
                       {RenameLine(folder + "*.bg_", ".bgl"), DeleteLine(folder + "*.bg_")});
   {
     HourglassCursor hourglass;
-    RunScript(services_);
+    common::RunScript(services_);
   }
   refreshbuttonClick(this);
 }

@@ -25,7 +25,7 @@ void SceneryActivation::ResetScan() {
 void SceneryActivation::RunScript(const std::vector<std::string>& lines) {
   // Run even when the script cannot be written, as the script convention has it.
   common::WriteScript(*services_.files, lines);
-  common::RunAndWait(services_, common::kScriptName, platform::ShowMode::kHidden);
+  common::RunScript(services_);
 }
 
 bool SceneryActivation::IsSceneryEnabled(const std::string& library_path,

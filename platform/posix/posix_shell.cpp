@@ -11,21 +11,9 @@
 #include <cstdlib>
 
 #include "platform/posix/script_interpreter.h"
+#include "platform/posix/wine_prefix.h"
 
 namespace platform::posix {
-namespace {
-
-bool EndsWithIgnoringCase(const std::string& text, const std::string& ending) {
-  if (text.size() < ending.size()) return false;
-  for (size_t i = 0; i < ending.size(); ++i) {
-    char a = text[text.size() - ending.size() + i];
-    if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-    if (a != ending[i]) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 bool StartDetached(const std::vector<std::string>& argv, const std::string& host_folder) {
   return StartDetached(argv, host_folder, ChildEnvironment(""));

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/posix/wine_prefix.h"
+
 extern char** environ;
 
 namespace platform::posix {
@@ -14,16 +16,6 @@ namespace {
 // Recorded by the build (see platform/CMakeLists.txt).
 constexpr char kInstalledInterpreter[] = LUMVEK_WINCMD_INSTALLED;
 constexpr char kBuiltInterpreter[] = LUMVEK_WINCMD_BUILT;
-
-bool EndsWithIgnoringCase(const std::string& text, const std::string& ending) {
-  if (text.size() < ending.size()) return false;
-  for (size_t i = 0; i < ending.size(); ++i) {
-    char c = text[text.size() - ending.size() + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != ending[i]) return false;
-  }
-  return true;
-}
 
 }  // namespace
 

@@ -125,6 +125,11 @@ bool NamesEqualIgnoringCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+bool EndsWithIgnoringCase(const std::string& name, const std::string& ending) {
+  return name.size() >= ending.size() &&
+         NamesEqualIgnoringCase(name.substr(name.size() - ending.size()), ending);
+}
+
 WinePrefix::WinePrefix(std::string prefix_dir) : prefix_dir_(std::move(prefix_dir)) {}
 
 std::string WinePrefix::DefaultPrefixDir() {

@@ -44,4 +44,7 @@ class WinePrefix {
 // regard to case, every other byte exactly.
 bool NamesEqualIgnoringCase(const std::string& a, const std::string& b);
 
+// True when `name` ends with `ending` compared the same way ("X.BAT" ends with ".bat").
+bool EndsWithIgnoringCase(const std::string& name, const std::string& ending);
+
 }  // namespace platform::posix

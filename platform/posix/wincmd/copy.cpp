@@ -7,30 +7,14 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/posix/file_descriptor.h"
 #include "platform/posix/wincmd/commands.h"
 #include "platform/posix/wincmd/wildcard.h"
 
 namespace wincmd {
 namespace {
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
+using platform::posix::FileDescriptor;
 
 bool CopyBytes(int from, int to) {
   char buffer[128 * 1024];
@@ -39,11 +23,8 @@ bool CopyBytes(int from, int to) {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
     if (got == 0) return true;
-    for (ssize_t done = 0; done < got;) {
-      const ssize_t put = ::write(to, buffer + done, static_cast<size_t>(got - done));
-      if (put < 0 && errno == EINTR) continue;
-      if (put < 0) return false;
-      done += put;
+    if (!platform::posix::WriteAll(to, std::string_view(buffer, static_cast<size_t>(got)))) {
+      return false;
     }
   }
 }
@@ -58,7 +39,7 @@ enum class CopyResult { kCopied, kSameFile, kReadOnly, kFailed };
 // drops the read-only attribute.
 CopyResult CopyReplacing(FolderListing& from, const std::string& source, FolderListing& to,
                          const std::string& target, bool writable) {
-  Descriptor in(::openat(from.fd(), source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+  FileDescriptor in(::openat(from.fd(), source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
   struct stat source_stat;
   if (in.get() < 0 || ::fstat(in.get(), &source_stat) != 0 || !S_ISREG(source_stat.st_mode)) {
     return CopyResult::kFailed;
@@ -79,7 +60,7 @@ CopyResult CopyReplacing(FolderListing& from, const std::string& source, FolderL
   if (writable) mode |= S_IWUSR;
 
   std::string temp_path = to.host_path() + "/.wincmd-XXXXXX";
-  Descriptor out(::mkostemp(temp_path.data(), O_CLOEXEC));
+  FileDescriptor out(::mkostemp(temp_path.data(), O_CLOEXEC));
   if (out.get() < 0) return CopyResult::kFailed;
   const std::string temp_name = temp_path.substr(temp_path.rfind('/') + 1);
   if (replacing && ::fchown(out.get(), old.st_uid, old.st_gid) != 0) {
