@@ -5,6 +5,7 @@
 #include <FL/x.H>
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
 
 #include "platform/fltk/fltk_host.h"
@@ -20,6 +21,17 @@ std::string ApplicationTitle() {
   return name;
 }
 
+// Reports an X error on standard error and lets the program go on. Xlib's own handler
+// would end the program, for instance for a request on a window that the window system
+// has just destroyed (a close box, or a window killed from outside).
+int ReportXError(Display* display, XErrorEvent* event) {
+  char text[256];
+  XGetErrorText(display, event->error_code, text, sizeof text);
+  std::fprintf(stderr, "X error: %s (request %d, resource 0x%lx)\n", text,
+               static_cast<int>(event->request_code), event->resourceid);
+  return 0;
+}
+
 }  // namespace
 
 std::unique_ptr<UiHost> OpenDisplay() {
@@ -28,6 +40,8 @@ std::unique_ptr<UiHost> OpenDisplay() {
   if (fl_display == nullptr) {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return nullptr;
+    // Opening FLTK on a display of our own skips the error handler it would install.
+    XSetErrorHandler(ReportXError);
     fl_open_display(display);
   }
   Fl::background(212, 208, 200);  // the button face of the original windows
